@@ -1,0 +1,8 @@
+# Warnings for our own code only, linked privately so that third-party headers stay quiet.
+add_library(tessella_warnings INTERFACE)
+target_compile_options(tessella_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+  -Wnon-virtual-dtor -Wcast-align -Wunused -Woverloaded-virtual -Wnull-dereference
+  -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+if(TESSELLA_WERROR)
+  target_compile_options(tessella_warnings INTERFACE -Werror)
+endif()
