@@ -33,6 +33,8 @@ std::int32_t ReadBigEndian(const FileImage& image, std::int64_t position, int co
 }
 
 IntArray ReadByteArray(const FileImage& image, std::int64_t position, std::int64_t count) {
+  // An empty array reads nothing, so its position is never looked at.
+  if (count == 0) return {};
   CheckRange(image, position, count);
   IntArray values;
   values.reserve(static_cast<size_t>(count));

@@ -31,8 +31,8 @@ class FileImage {
 // fields cannot overflow; a read outside the image fails with "Stream read error".
 std::int32_t ReadBigEndian(const FileImage& image, std::int64_t position, int count);
 
-// `count` unsigned bytes from `position`; count 0 reads nothing. "Stream read error"
-// outside the image.
+// `count` unsigned bytes from `position`; count 0 reads nothing, wherever the position
+// lies. "Stream read error" outside the image.
 IntArray ReadByteArray(const FileImage& image, std::int64_t position, std::int64_t count);
 
 }  // namespace dvd
