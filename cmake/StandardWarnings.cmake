@@ -6,3 +6,7 @@ target_compile_options(tessella_warnings INTERFACE -Wall -Wextra -Wpedantic -Wsh
 if(TESSELLA_WERROR)
   target_compile_options(tessella_warnings INTERFACE -Werror)
 endif()
+# GCC 12 reports false -Wrestrict overlaps inside std::string at -O2/-O3 (GCC bug 105651).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(tessella_warnings INTERFACE -Wno-restrict)
+endif()

@@ -136,23 +136,43 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::vector<std::string> FindEntries(const std::string& pattern) {
-  std::vector<std::string> names;
+namespace {
+
+// Walks the entries matching a pattern until `visit` returns false.
+template <typename Visit>
+void ForEachEntry(const std::string& pattern, Visit visit) {
   size_t slash = pattern.rfind('/');
   std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
   std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return names;
+  if (dir == nullptr) return;
   while (dirent* entry = readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-    if (fnmatch(mask.c_str(), name, FNM_CASEFOLD) == 0) names.emplace_back(name);
+    if (fnmatch(mask.c_str(), name, FNM_CASEFOLD) == 0 && !visit(name)) break;
   }
   closedir(dir);
+}
+
+}  // namespace
+
+std::vector<std::string> FindEntries(const std::string& pattern) {
+  std::vector<std::string> names;
+  ForEachEntry(pattern, [&names](const char* name) {
+    names.emplace_back(name);
+    return true;
+  });
   return names;
 }
 
-bool PatternMatchesAny(const std::string& pattern) { return !FindEntries(pattern).empty(); }
+bool PatternMatchesAny(const std::string& pattern) {
+  bool found = false;
+  ForEachEntry(pattern, [&found](const char*) {
+    found = true;
+    return false;
+  });
+  return found;
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
