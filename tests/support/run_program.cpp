@@ -34,7 +34,7 @@ ProgramResult RunProgram(const std::vector<std::string>& args, const RunOptions&
   fs::path program = options.program.empty() ? BuiltProgram() : options.program;
   int out_pipe[2];
   int err_pipe[2];
-  if (pipe(out_pipe) != 0 || pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
 
   std::vector<std::string> env_text;
   for (char** e = environ; *e != nullptr; ++e) {
