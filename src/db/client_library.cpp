@@ -28,6 +28,7 @@ std::optional<ClientLibrary> BindAll(void* library) {
   ClientLibrary api{};
   const bool complete = BindSymbol(library, "mysql_get_client_info", api.get_client_info) &&
                         BindSymbol(library, "mysql_init", api.init) &&
+                        BindSymbol(library, "mysql_options", api.options) &&
                         BindSymbol(library, "mysql_real_connect", api.real_connect) &&
                         BindSymbol(library, "mysql_select_db", api.select_db) &&
                         BindSymbol(library, "mysql_real_query", api.real_query) &&

@@ -11,6 +11,7 @@ namespace db {
 struct ClientLibrary {
   decltype(&::mysql_get_client_info) get_client_info;
   decltype(&::mysql_init) init;
+  decltype(&::mysql_options) options;
   decltype(&::mysql_real_connect) real_connect;
   decltype(&::mysql_select_db) select_db;
   decltype(&::mysql_real_query) real_query;

@@ -2,7 +2,9 @@
 
 #include "common/error.h"
 #include "common/integer.h"
+#include "db/client_charset.h"
 #include "db/client_library.h"
+#include "platform/platform.h"
 
 namespace db {
 
@@ -77,6 +79,10 @@ void OpenChapterDatabase() {
   context.api = &LoadClientLibrary();
   const ClientLibrary& api = *context.api;
   if (context.handle == nullptr) context.handle = api.init(nullptr);
+  // Texts from and to the server are in the system code page, as the rest of the program
+  // takes them.
+  const std::string charset = ClientCharsetFor(platform::SystemCodePageName());
+  if (context.handle != nullptr) api.options(context.handle, MYSQL_SET_CHARSET_NAME, charset.c_str());
   if (context.handle == nullptr ||
       api.real_connect(context.handle, kHost, kAccount, kPassword, nullptr, 0, nullptr, CLIENT_MULTI_RESULTS) ==
           nullptr) {

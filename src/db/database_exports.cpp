@@ -56,8 +56,8 @@ chapters::ChapterDocument BuildMovieDocument(const std::string& movie_id) {
     atom.AddText("ChapterFlagEnabled", "1");
     if (rows.FieldInteger("hidden") == 0) {
       chapters::XmlElement& display = atom.AddChild("ChapterDisplay");
-      // The one reader that takes the stored name as UTF-8.
-      display.AddText("ChapterString", SystemToUtf8(Utf8ToSystem(rows.FieldText("kapname"))));
+      // Names arrive in the system code page, as for every reader of the database.
+      display.AddText("ChapterString", SystemToUtf8(rows.FieldText("kapname")));
       display.AddText("ChapterLanguage", language);
     }
     rows.Next();

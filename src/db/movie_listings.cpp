@@ -107,7 +107,8 @@ void ListMoviesByTitle(const std::string& title_beginning) {
   WriteLine(kListingHeading);
   WriteLine("");
   Query& query = RunQuery("SELECT fid,title,folge,time,kaps,typ FROM filme WHERE title LIKE " +
-                          Quote(LiteralBackslashes(title_beginning) + "%") + " ORDER BY title LIMIT 0,200;");
+                          Quote(LiteralBackslashes(common::Utf8ToSystem(title_beginning)) + "%") +
+                          " ORDER BY title LIMIT 0,200;");
   WriteMovieLines(query);
 }
 

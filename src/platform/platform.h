@@ -57,11 +57,15 @@ bool ReplaceFile(const std::string& path, std::string_view bytes);
 // target cannot hold becomes "?".
 std::string SystemToUtf8(std::string_view text);
 std::string Utf8ToSystem(std::string_view text);
+// The system code page's name: "UTF-8", or the character set's name as the system gives
+// it ("ISO-8859-1", "CP1252", ...).
+std::string SystemCodePageName();
 // UTF-8 text in the console's code page: through the system code page and, on
 // Windows, CharToOemA.
 std::string Utf8ToConsole(std::string_view text);
 
-// The local date as "yyyy-mm-dd" and the local time in the locale's long time format.
+// The local date as "yyyy-mm-dd" and the local time in the locale's long time format,
+// in the system code page.
 std::string LocalDate();
 std::string LocalLongTime();
 

@@ -234,6 +234,8 @@ std::string Utf8ToSystem(std::string_view text) {
   return Convert(text, nl_langinfo(CODESET), "UTF-8", true);
 }
 
+std::string SystemCodePageName() { return CodesetIsUtf8() ? "UTF-8" : nl_langinfo(CODESET); }
+
 // The console shows the locale's character set, which is also the system code page.
 std::string Utf8ToConsole(std::string_view text) { return Utf8ToSystem(text); }
 

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace platform {
 
@@ -229,6 +230,11 @@ std::string Utf8ToSystem(std::string_view text) {
   return FromWide(ToWide(text, CP_UTF8), CP_ACP);
 }
 
+std::string SystemCodePageName() {
+  const UINT code_page = GetACP();
+  return code_page == CP_UTF8 ? std::string("UTF-8") : "CP" + std::to_string(code_page);
+}
+
 // The console shows the OEM code page, which differs from the ANSI one on most systems.
 // When CharToOemA fails the ANSI text is the best there is.
 std::string Utf8ToConsole(std::string_view text) {
@@ -251,7 +257,7 @@ std::string LocalLongTime() {
   char buffer[128];
   int n = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, buffer, sizeof buffer);
   if (n <= 1) return std::string();
-  return SystemToUtf8(std::string_view(buffer, static_cast<size_t>(n - 1)));
+  return std::string(buffer, static_cast<size_t>(n - 1));
 }
 
 int CompareTextIgnoringCase(const std::string& a, const std::string& b) {

@@ -41,6 +41,7 @@ work=$(mktemp -d /tmp/tpwine.XXXXXX)
 wine_dir=${TESSELLA_WINE_DIR:-}
 own_prefix=0
 cleanup() {
+  if [ -n "${db_dir:-}" ]; then "$root/scripts/private-mariadb" stop "$db_dir" >/dev/null 2>&1 || true; fi
   if [ "$own_prefix" = 1 ]; then "$root/scripts/wine-prefix" stop "$wine_dir" || true; fi
   if [ "${TESSELLA_WINE_KEEP:-0}" = 1 ]; then echo "work folder kept: $work"; else rm -rf "$work"; fi
 }
@@ -393,6 +394,96 @@ expect library-not-loadable "$no_load" "$work/garbage/tessellaPilotCLI.exe" "$wi
 expect library-not-loadable-other-case "$no_load" "$work/garbage-case/tessellaPilotCLI.exe" "$win" "${db_args[@]}"
 
 # ---------------------------------------------------------------------------------------
+# The chapter database through a real client library: MariaDB Connector/C cross-built by
+# scripts/build-windows-client (TESSELLA_WINE_CLIENT_DLL) beside a copy of the .exe, and
+# a private server of this run. The .exe connects to the built-in host "localhost",
+# which the Windows client library reaches by TCP on the port in MYSQL_TCP_PORT; the
+# Linux program connects through the server's socket. Movie information goes through
+# the console code page (850 under de_DE) line for line; a Blu-ray export with chapter
+# names keeps them UTF-8 in the file; the export leaves one row in the activity log with
+# the date and the locale's long time format.
+db_runs_note="no TESSELLA_WINE_CLIENT_DLL, database checks skipped"
+if [ -n "${TESSELLA_WINE_CLIENT_DLL:-}" ]; then
+  db_runs_note="database checks with $(basename "$TESSELLA_WINE_CLIENT_DLL")"
+  db_dir=$work/db
+  if ! "$root/scripts/private-mariadb" start "$db_dir" >"$res/db-start.log" 2>&1; then
+    fail "the private database server did not start" "$(tail -n 5 "$res/db-start.log")"
+  else
+    db_query() {  # SQL: runs it as root in the chapter schema, prints the rows without heading
+      printf '%s\n' "$1" >"$res/db-query.sql"
+      "$root/scripts/private-mariadb" load "$db_dir" "$res/db-query.sql" | tail -n +2
+    }
+    "$root/scripts/private-mariadb" load "$db_dir" "$root/samples/chapter_database.sql"
+    # A movie whose title, episode, note and chapter names need the code pages.
+    db_query "INSERT INTO filme (fid, title, folge, notiz, typ, sprache, rang, \`time\`, version, kaps)
+                VALUES (4, 'Größenwahn', 'Folge Ä', 'Café Überlänge', 2, 'German', '6', '01:36:09', 1, 2);
+              INSERT INTO kapitel (k_fid, version, kapnr, kapname, stime, etime, hidden, ordered)
+                VALUES (4, 1, 1, 'Straße', '00:00:00.000000000', '', 0, 0),
+                       (4, 1, 2, 'Épilogue', '01:30:00.000000000', '', 0, 0);"
+    export MYSQL_TCP_PORT MYSQL_UNIX_PORT
+    MYSQL_TCP_PORT=$(cat "$db_dir/port")
+    MYSQL_UNIX_PORT=$db_dir/sock
+    mkdir -p "$work/dbprog"
+    cp "$exe" "$work/dbprog/tessellaPilotCLI.exe"
+    cp "$TESSELLA_WINE_CLIENT_DLL" "$work/dbprog/libmySQL.dll"
+    db_program=$work/dbprog/tessellaPilotCLI.exe
+    login=(--user=demo --pass=demo)
+
+    for mid in 1 4; do
+      run_linux "db-movie-info-$mid" "${login[@]}" "--mid=$mid"
+      if ! grep -q '^chapters: ' "$res/db-movie-info-$mid.lin"; then
+        fail "db-movie-info-$mid: the Linux program showed no movie information" "$(head -c 300 "$res/db-movie-info-$mid.lin")"
+        continue
+      fi
+      iconv -f UTF-8 -t CP850 "$res/db-movie-info-$mid.lin" >"$res/db-movie-info-$mid.expected"
+      expect_file "db-movie-info-$mid-cp850" "$res/db-movie-info-$mid.expected" "$db_program" "$win" \
+        "${login[@]}" "--mid=$mid"
+    done
+    expect db-login-refused $'The user or password is incorrect.\r\n' "$db_program" "$win" \
+      --user=demo --pass=falsch --mid=1
+
+    # Each side's export, and the .exe's log row checked before the Linux run adds its own.
+    check_log_row() {  # name, time pattern, log text: the newest row of the activity log
+      local row expected_row
+      row=$(db_query "SELECT l_uid, datum, uhr, log FROM logs ORDER BY lid DESC LIMIT 1")
+      expected_row=$(printf '1\t%s\t%s\t%s' "$(date +%F)" "$2" "$3")
+      if [[ "$row" =~ ^$expected_row$ ]]; then
+        passed=$((passed + 1))
+      else
+        fail "$1: log row '$row' does not match '$expected_row'"
+      fi
+    }
+    before=$(db_query "SELECT COUNT(*) FROM logs")
+    if run_windows db-bd-named-ogg "$win" "$db_program" D: 00800 --ogg=db-bd-named "${login[@]}" --mid=1; then
+      after=$(db_query "SELECT COUNT(*) FROM logs")
+      if [ "$after" != $((before + 1)) ]; then
+        fail "db-bd-named-ogg: $((after - before)) log rows written, not 1"
+      else
+        check_log_row db-bd-named-ogg-log '[0-9]{2}:[0-9]{2}:[0-9]{2}' 'fid=1:down>CLI:BD>ogg'
+      fi
+      run_linux db-bd-named-ogg "$both/BDMV" 00800 --ogg=db-bd-named "${login[@]}" --mid=1
+      same_file db-bd-named-ogg "$win/db-bd-named.txt" "$lin/db-bd-named.txt"
+      if grep -q $'^CHAPTER14NAME=Caf\xc3\xa9 Azul\r$' "$win/db-bd-named.txt" &&
+         grep -q $'^CHAPTER21NAME=Epilogue: \xc3\x9cber den D\xc3\xa4chern\r$' "$win/db-bd-named.txt"; then
+        passed=$((passed + 1))
+      else
+        fail "db-bd-named-ogg: the names are not the database's UTF-8 text" \
+          "$(grep -a 'CHAPTER1[45]NAME\|CHAPTER21NAME' "$win/db-bd-named.txt" | cat -A)"
+      fi
+    fi
+    # The English locale's long time format: hour without leading zero, then AM or PM.
+    win_locale=en_US.UTF-8
+    if run_windows db-bd-named-xml "$win" "$db_program" D: 00800 --xml=db-bd-named "${login[@]}" --mid=1; then
+      check_log_row db-bd-named-xml-log '[0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM)' 'fid=1:down>CLI:BD>xml'
+      run_linux db-bd-named-xml "$both/BDMV" 00800 --xml=db-bd-named "${login[@]}" --mid=1
+      same_file db-bd-named-xml "$win/db-bd-named.xml" "$lin/db-bd-named.xml"
+    fi
+    win_locale=de_DE.UTF-8
+    unset MYSQL_TCP_PORT MYSQL_UNIX_PORT
+  fi
+fi
+
+# ---------------------------------------------------------------------------------------
 # Many discs: generated playlists (up to 60 marks, link points among them) and, when the
 # corpus is there, every real playlist and title set in it. Chapter times come out of
 # floating-point arithmetic and number formatting in two C runtimes, so they are compared
@@ -483,7 +574,7 @@ seconds=$((SECONDS - started))
 echo
 if [ -d "$corpus" ]; then corpus_note="$corpus_files corpus files"; else corpus_note="no corpus"; fi
 echo "Windows suite under Wine: $passed passed, $failed failed; $wine_runs runs of the .exe, $corpus_note;" \
-  "${seconds}s (Wine prefix ${prefix_seconds}s)"
+  "${seconds}s (Wine prefix ${prefix_seconds}s); $db_runs_note"
 if [ $failed -ne 0 ]; then
   echo "FAILED"
   exit 1
