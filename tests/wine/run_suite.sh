@@ -235,20 +235,26 @@ same_file() {
   fi
 }
 
-# export_both NAME OPTION WINDOWS-ARGS... -- LINUX-ARGS...: the same export (OPTION is
-# ogg or xml) on both sides, to NAME in each side's current folder.
-export_both() {
+# run_export NAME OPTION WINDOWS-ARGS... -- LINUX-ARGS...: the same export (OPTION is ogg
+# or xml) on both sides, to NAME in each side's current folder. Sets export_wargs,
+# export_largs and export_extension; fails when the Windows run fails.
+run_export() {
   local name=$1 option=$2
   shift 2
-  local -a wargs=() largs=()
-  while [ "$1" != "--" ]; do wargs+=("$1"); shift; done
+  export_wargs=()
+  while [ "$1" != "--" ]; do export_wargs+=("$1"); shift; done
   shift
-  largs=("$@")
-  local extension=txt
-  [ "$option" = xml ] && extension=xml
-  run_windows "$name" "$win" "$program" "${wargs[@]}" "--$option=$name" || return
-  run_linux "$name" "${largs[@]}" "--$option=$name"
-  same_file "$name" "$win/$name.$extension" "$lin/$name.$extension"
+  export_largs=("$@")
+  export_extension=txt
+  [ "$option" = xml ] && export_extension=xml
+  run_windows "$name" "$win" "$program" "${export_wargs[@]}" "--$option=$name" || return
+  run_linux "$name" "${export_largs[@]}" "--$option=$name" || true
+}
+
+# export_both NAME OPTION WINDOWS-ARGS... -- LINUX-ARGS...: both sides write the same file.
+export_both() {
+  run_export "$@" || return
+  same_file "$1" "$win/$1.$export_extension" "$lin/$1.$export_extension"
 }
 
 absent() {  # name, file that must not exist
@@ -493,21 +499,13 @@ fi
 # export_same NAME OPTION WINDOWS-ARGS... -- LINUX-ARGS...: like export_both, but a file
 # that cannot be read may end the export with its message, which must then be the same.
 export_same() {
-  local name=$1 option=$2
-  shift 2
-  local -a wargs=() largs=()
-  while [ "$1" != "--" ]; do wargs+=("$1"); shift; done
-  shift
-  largs=("$@")
-  local extension=txt
-  [ "$option" = xml ] && extension=xml
-  run_windows "$name" "$win" "$program" "${wargs[@]}" "--$option=$name" || return
-  run_linux "$name" "${largs[@]}" "--$option=$name"
-  if ! same_output "$name" "${wargs[0]}" "${largs[0]}"; then
-    fail "$name: stdout differs from the Linux program's (< Linux, > Windows)" "windows args: ${wargs[*]}"
+  run_export "$@" || return
+  local name=$1
+  if ! same_output "$name" "${export_wargs[0]}" "${export_largs[0]}"; then
+    fail "$name: stdout differs from the Linux program's (< Linux, > Windows)" "windows args: ${export_wargs[*]}"
     show_difference "$res/$name.lin" "$res/$name.win"
-  elif [ -e "$win/$name.$extension" ] || [ -e "$lin/$name.$extension" ]; then
-    same_file "$name" "$win/$name.$extension" "$lin/$name.$extension"
+  elif [ -e "$win/$name.$export_extension" ] || [ -e "$lin/$name.$export_extension" ]; then
+    same_file "$name" "$win/$name.$export_extension" "$lin/$name.$export_extension"
   else
     passed=$((passed + 1))
   fi
