@@ -6,6 +6,7 @@
 
 #include "chapters/chapter_document.h"
 #include "chapters/chapter_uid.h"
+#include "chapters/disc_chapter_export.h"
 #include "chapters/ogg_chapters.h"
 #include "chapters/output_file.h"
 #include "chapters/timecode.h"
@@ -113,7 +114,7 @@ void ExportMovieOgg(const std::string& movie_id, const std::string& output_name)
   try {
     const std::vector<chapters::OggChapter> lines = MovieOggChapters(movie_id);
     const std::string file_name =
-        chapters::OutputFileName(output_name, ".txt", "chapter file OGG mid=" + movie_id + ".txt");
+        chapters::ChapterFileName(chapters::ChapterFileFormat::kOgg, output_name, " mid=" + movie_id);
     chapters::WriteOggChapterFile(Utf8ToSystem(file_name), lines);
     WriteLogEntry("fid=" + movie_id + ":down>CLI:ogg");
   } catch (const std::exception& error) {
@@ -125,7 +126,7 @@ void ExportMovieXml(const std::string& movie_id, const std::string& output_name)
   try {
     const chapters::ChapterDocument document = BuildMovieDocument(movie_id);
     const std::string file_name =
-        chapters::OutputFileName(output_name, ".xml", "chapter file matroska mid=" + movie_id + ".xml");
+        chapters::ChapterFileName(chapters::ChapterFileFormat::kXml, output_name, " mid=" + movie_id);
     chapters::WriteChapterXmlFile(document, Utf8ToSystem(file_name));
     WriteLogEntry("fid=" + movie_id + ":down>CLI:xml");
   } catch (const std::exception& error) {

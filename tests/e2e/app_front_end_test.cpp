@@ -13,20 +13,10 @@ namespace {
 
 using test_support::ReadFile;
 using test_support::RunOptions;
-using test_support::RunProgram;
+using test_support::RunCli;
 using test_support::SourcePath;
 using test_support::TempDir;
 using test_support::WriteFile;
-
-// Runs the program in a UTF-8 locale and checks it ends with exit code 0 and nothing on
-// standard error; returns what it printed.
-std::string RunCli(const std::vector<std::string>& args, RunOptions options = {}) {
-  options.env.emplace("LC_ALL", "C.UTF-8");
-  auto result = RunProgram(args, options);
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
 
 std::string Expected(const std::string& name) { return ReadFile(SourcePath("tests/e2e/expected/app/" + name)); }
 
@@ -57,8 +47,7 @@ TEST(HelpText, GermanLettersReachTheConsoleInItsCharacterSet) {
   std::setlocale(LC_ALL, "C");
   RunOptions options;
   options.env.emplace("LC_ALL", "de_DE.ISO-8859-1");
-  auto result = RunProgram({"-a"}, options);
-  EXPECT_EQ(result.out, Expected("help_german_latin1.txt"));
+  EXPECT_EQ(RunCli({"-a"}, options), Expected("help_german_latin1.txt"));
 }
 
 TEST(OptionErrors, ReportedAsTwoLinesWithoutHelp) {

@@ -22,7 +22,6 @@ using fixtures::MplsPlaylist;
 using fixtures::Ticks;
 using test_support::ReadFile;
 using test_support::RunOptions;
-using test_support::RunProgram;
 using test_support::SourcePath;
 using test_support::TempDir;
 using test_support::WriteFile;
@@ -78,11 +77,7 @@ class BlurayDiscMode : public testing::Test {
   // nothing to standard error.
   std::string Run(const std::vector<std::string>& args, RunOptions options = {}) {
     if (options.cwd.empty()) options.cwd = dir_.path();
-    options.env.emplace("LC_ALL", "C.UTF-8");
-    const auto result = RunProgram(args, options);
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.err, "");
-    return result.out;
+    return test_support::RunCli(args, options);
   }
 
   TempDir dir_;

@@ -69,11 +69,7 @@ class ConsumerTest : public testing::Test {
   void RunExport(const std::vector<std::string>& args) {
     RunOptions options;
     options.cwd = dir_.path();
-    options.env.emplace("LC_ALL", "C.UTF-8");
-    ProgramResult result = RunProgram(args, options);
-    EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(test_support::RunCli(args, options), "");
   }
 
   // Muxes the subtitles with the chapter file and returns the chapters mkvextract reads

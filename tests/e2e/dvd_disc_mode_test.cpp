@@ -21,7 +21,7 @@ using fixtures::NtscTime;
 using fixtures::PalTime;
 using test_support::ReadFile;
 using test_support::RunOptions;
-using test_support::RunProgram;
+using test_support::RunCli;
 using test_support::SourcePath;
 using test_support::TempDir;
 using test_support::WriteFile;
@@ -34,14 +34,6 @@ const char kTitleOneOgg[] =
     "CHAPTER02=00:12:30.480\r\nCHAPTER02NAME=\r\n";
 
 std::string Expected(const std::string& name) { return ReadFile(SourcePath("tests/e2e/expected/dvd/" + name)); }
-
-std::string RunCli(const std::vector<std::string>& args, RunOptions options = {}) {
-  options.env.emplace("LC_ALL", "C.UTF-8");
-  auto result = RunProgram(args, options);
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
 
 // Title 1: chapters at 0, 5:00 and 12:30.48, then one of 1 second (the notice).
 // Title 2: twelve chapters of 4:10.16 each and a last one of 1.48 seconds.

@@ -144,12 +144,8 @@ std::vector<std::string> SessionStatements(const std::string& server_folder, con
 }
 
 std::string RunCliOn(const std::string& server_folder, const std::vector<std::string>& args, RunOptions options) {
-  options.env.emplace("LC_ALL", "C.UTF-8");
   options.env.emplace("MYSQL_UNIX_PORT", server_folder + "/sock");
-  const ProgramResult result = RunProgram(args, options);
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.err, "");
-  return result.out;
+  return RunCli(args, options);
 }
 
 PrivateServer::PrivateServer() {

@@ -99,9 +99,8 @@ class DatabaseBlock {
 // a statement's final ";").
 std::vector<std::string> SessionStatements(const std::string& server_folder, const std::string& marker);
 
-// Runs the program in a UTF-8 locale against the server in `server_folder` (its socket
-// in MYSQL_UNIX_PORT, which the client library reads), checks that it ends with exit
-// code 0 and prints nothing on standard error, and returns what it printed.
+// RunCli against the server in `server_folder` (its socket in MYSQL_UNIX_PORT, which the
+// client library reads).
 std::string RunCliOn(const std::string& server_folder, const std::vector<std::string>& args, RunOptions options = {});
 
 // A private server of a test's own, for tests that damage the database: started with

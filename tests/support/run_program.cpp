@@ -10,6 +10,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "platform/platform.h"
 
 extern char** environ;
@@ -17,6 +19,14 @@ extern char** environ;
 namespace test_support {
 
 namespace fs = std::filesystem;
+
+std::string RunCli(const std::vector<std::string>& args, RunOptions options) {
+  options.env.emplace("LC_ALL", "C.UTF-8");
+  const ProgramResult result = RunProgram(args, options);
+  EXPECT_EQ(result.exit_code, 0);
+  EXPECT_EQ(result.err, "");
+  return result.out;
+}
 
 fs::path BuiltProgram() { return fs::path(TESSELLA_PROGRAM); }
 

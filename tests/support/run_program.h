@@ -22,6 +22,11 @@ struct RunOptions {
 
 ProgramResult RunProgram(const std::vector<std::string>& args, const RunOptions& options = {});
 
+// Runs the program as a user's UTF-8 console does (LC_ALL=C.UTF-8 unless `options` sets
+// LC_ALL), checks that it ends with exit code 0 and prints nothing on standard error, and
+// returns what it printed.
+std::string RunCli(const std::vector<std::string>& args, RunOptions options = {});
+
 // The built program's path.
 std::filesystem::path BuiltProgram();
 
